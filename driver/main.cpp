@@ -1,0 +1,5 @@
+#include "driver/kenrow.h"
+
+int main(int argc, char** argv) {
+    return kenrowMain(argc, argv);
+}

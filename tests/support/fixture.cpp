@@ -1,0 +1,80 @@
+#include "support/fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace fixture {
+
+std::string le16(uint16_t value) {
+    return std::string{static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+}
+
+std::string le32(uint32_t value) {
+    return le16(static_cast<uint16_t>(value & 0xFFFF)) + le16(static_cast<uint16_t>(value >> 16));
+}
+
+std::string chunk(const std::string& id, const std::string& body) {
+    return chunkDeclaring(id, static_cast<uint32_t>(body.size()), body);
+}
+
+std::string chunkDeclaring(const std::string& id, uint32_t declaredSize, const std::string& body) {
+    return id + le32(declaredSize) + body;
+}
+
+std::string formatRecord(uint16_t formatTag, uint16_t channels, uint32_t sampleRate,
+                         uint32_t byteRate, uint16_t blockAlign, uint16_t bitsPerSample) {
+    return le16(formatTag) + le16(channels) + le32(sampleRate) + le32(byteRate) + le16(blockAlign) +
+           le16(bitsPerSample);
+}
+
+std::string pcmFormat(uint32_t sampleRate, uint16_t bitsPerSample) {
+    uint16_t blockAlign = static_cast<uint16_t>(2 * (bitsPerSample / 8));
+    return formatRecord(1, 2, sampleRate, sampleRate * blockAlign, blockAlign, bitsPerSample);
+}
+
+std::string riffWave(const std::string& chunks) {
+    return "RIFF" + le32(static_cast<uint32_t>(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+std::string canonical16(const std::string& samples, uint32_t sampleRate) {
+    return riffWave(chunk("fmt ", pcmFormat(sampleRate, 16)) + chunk("data", samples));
+}
+
+std::string samples16(std::initializer_list<int16_t> values) {
+    std::string bytes;
+    for (int16_t value : values) {
+        bytes += le16(static_cast<uint16_t>(value));
+    }
+    return bytes;
+}
+
+void writeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush()) {
+        ADD_FAILURE() << "cannot write fixture " << path;
+    }
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::filesystem::path scratchDir() {
+    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    for (char& c : name) {
+        if (c == '/') {
+            c = '_';
+        }
+    }
+    std::filesystem::path dir = std::filesystem::current_path() / "scratch" / name;
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+}  // namespace fixture

@@ -1,0 +1,92 @@
+#include "wave/records.h"
+
+#include <cstring>
+
+namespace {
+
+uint16_t readLe16(const unsigned char* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+uint32_t readLe32(const unsigned char* p) {
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+FourCc readFourCc(const unsigned char* p) {
+    FourCc id;
+    std::memcpy(id.bytes, p, 4);
+    return id;
+}
+
+void writeLe16(unsigned char* p, uint16_t value) {
+    p[0] = static_cast<unsigned char>(value);
+    p[1] = static_cast<unsigned char>(value >> 8);
+}
+
+void writeLe32(unsigned char* p, uint32_t value) {
+    p[0] = static_cast<unsigned char>(value);
+    p[1] = static_cast<unsigned char>(value >> 8);
+    p[2] = static_cast<unsigned char>(value >> 16);
+    p[3] = static_cast<unsigned char>(value >> 24);
+}
+
+void writeFourCc(unsigned char* p, const FourCc& id) {
+    std::memcpy(p, id.bytes, 4);
+}
+
+ChunkHeader chunkHeaderAt(const unsigned char* p) {
+    // The size is stored as two's complement; going through uint32_t keeps the
+    // conversion to the signed value well defined.
+    return ChunkHeader{readFourCc(p), static_cast<int32_t>(readLe32(p + 4))};
+}
+
+void chunkHeaderPut(unsigned char* p, const ChunkHeader& chunk) {
+    writeFourCc(p, chunk.chunkId);
+    writeLe32(p + 4, static_cast<uint32_t>(chunk.chunkSize));
+}
+
+}  // namespace
+
+bool fourCcIs(const FourCc& id, const char* text) {
+    return std::memcmp(id.bytes, text, 4) == 0;
+}
+
+FourCc fourCcOf(const char* text) {
+    FourCc id;
+    std::memcpy(id.bytes, text, 4);
+    return id;
+}
+
+RiffHeader riffHeaderDecode(const unsigned char (&bytes)[kRiffHeaderBytes]) {
+    return RiffHeader{readFourCc(bytes), readLe32(bytes + 4), readFourCc(bytes + 8)};
+}
+
+ChunkHeader chunkHeaderDecode(const unsigned char (&bytes)[kChunkHeaderBytes]) {
+    return chunkHeaderAt(bytes);
+}
+
+WavFormat wavFormatDecode(const unsigned char (&bytes)[kWavFormatBytes]) {
+    WavFormat format;
+    format.formatTag = readLe16(bytes);
+    format.channels = readLe16(bytes + 2);
+    format.sampleRate = readLe32(bytes + 4);
+    format.byteRate = readLe32(bytes + 8);
+    format.blockAlign = readLe16(bytes + 12);
+    format.bitsPerSample = readLe16(bytes + 14);
+    return format;
+}
+
+void wavHeaderEncode(const WavHeader& header, unsigned char (&bytes)[kWavHeaderBytes]) {
+    writeFourCc(bytes, header.riff.riffId);
+    writeLe32(bytes + 4, header.riff.riffSize);
+    writeFourCc(bytes + 8, header.riff.waveId);
+    chunkHeaderPut(bytes + 12, header.formatChunk);
+    writeLe16(bytes + 20, header.format.formatTag);
+    writeLe16(bytes + 22, header.format.channels);
+    writeLe32(bytes + 24, header.format.sampleRate);
+    writeLe32(bytes + 28, header.format.byteRate);
+    writeLe16(bytes + 32, header.format.blockAlign);
+    writeLe16(bytes + 34, header.format.bitsPerSample);
+    chunkHeaderPut(bytes + 36, header.dataChunk);
+}
