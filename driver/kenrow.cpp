@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "convert/file_convert.h"
 #include "driver/usage.h"
 #include "wave/console.h"
 #include "wave/header_read.h"
@@ -13,6 +14,7 @@ int kenrowMain(int argc, char** argv) {
         return -1;
     }
     const char* inputPath = argv[1];
+    const char* outputPath = argv[2];
 
     InputDescription input;
     if (wavHeaderRead(inputPath, &input) != 0) {
@@ -22,7 +24,9 @@ int kenrowMain(int argc, char** argv) {
         errorPrint("サンプリングビット数は16ビットでなければなりません\n");
         return -1;
     }
-    // The conversion itself is not connected yet: a valid input ends here,
-    // after its report.
+    if (wavFileConvert(inputPath, outputPath, input) != 0) {
+        return -1;
+    }
+    std::printf("\n%s を %sへ変換しました.\n", inputPath, outputPath);
     return 0;
 }

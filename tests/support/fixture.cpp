@@ -50,6 +50,32 @@ std::string samples16(std::initializer_list<int16_t> values) {
     return bytes;
 }
 
+std::string outputHeader(uint32_t sampleRate, uint32_t dataSize) {
+    return "RIFF" + le32(dataSize + 36) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(2) +
+           le32(sampleRate) + le32(2 * sampleRate) + le16(2) + le16(8) + "data" + le32(dataSize);
+}
+
+std::string narrowed(const std::string& samples, size_t frames) {
+    std::string out;
+    for (size_t i = 0; i < frames * 2; ++i) {
+        int s = static_cast<int16_t>(
+            static_cast<uint16_t>(static_cast<unsigned char>(samples[2 * i]) |
+                                  (static_cast<unsigned char>(samples[2 * i + 1]) << 8)));
+        out += static_cast<char>(((s >> 8) + 128) & 0xFF);
+    }
+    return out;
+}
+
+std::string noiseSamples(size_t frames, uint32_t seed) {
+    std::string bytes(frames * 4, '\0');
+    uint32_t state = seed;
+    for (char& b : bytes) {
+        state = state * 1664525u + 1013904223u;
+        b = static_cast<char>(state >> 24);
+    }
+    return bytes;
+}
+
 void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -30,6 +30,16 @@ std::string canonical16(const std::string& samples, uint32_t sampleRate = 44100)
 // Little-endian bytes of 16-bit samples, in order (left, right, left, ...).
 std::string samples16(std::initializer_list<int16_t> values);
 
+// The 44-byte header the command must write for an 8-bit stereo output.
+std::string outputHeader(uint32_t sampleRate, uint32_t dataSize);
+
+// The expected 8-bit data for the first `frames` frames of 16-bit sample bytes:
+// each sample s becomes ((s >> 8) + 128) & 0xFF.
+std::string narrowed(const std::string& samples, size_t frames);
+
+// Deterministic, varied 16-bit sample bytes for `frames` frames.
+std::string noiseSamples(size_t frames, uint32_t seed = 1);
+
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 std::string readFile(const std::filesystem::path& path);
 

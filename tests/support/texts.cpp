@@ -83,4 +83,20 @@ std::string noData() {
     return "'data' が無い.\n";
 }
 
+std::string converted(const std::string& input, const std::string& output) {
+    return "\n" + input + " を " + output + "へ変換しました.\n";
+}
+std::string cannotOpenOutput(const std::string& path) {
+    return path + " をオープンできません.\n";
+}
+std::string cannotWriteHeader(const std::string& path) {
+    return "ヘッダを書き込めません: " + path + "\n";
+}
+std::string dataWriteFailed() {
+    return "wavDataWriteでエラー発生.\n";
+}
+std::string sameFile() {
+    return "入力ファイルと出力ファイルが同じです.\n";
+}
+
 }  // namespace texts

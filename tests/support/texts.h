@@ -29,5 +29,10 @@ std::string notRiff();
 std::string noWave();
 std::string noFmt();
 std::string noData();
+std::string converted(const std::string& input, const std::string& output);
+std::string cannotOpenOutput(const std::string& path);
+std::string cannotWriteHeader(const std::string& path);
+std::string dataWriteFailed();
+std::string sameFile();
 
 }  // namespace texts
