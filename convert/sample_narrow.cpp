@@ -4,10 +4,14 @@
 
 namespace {
 
-// Frames moved per read and per write. Large blocks keep the per-call cost of
-// the streams negligible; the buffers are static because the program uses no
-// heap of its own and a Windows main thread has only 1 MiB of stack.
-constexpr size_t kBlockFrames = 64 * 1024;
+// Frames moved per read and per write: 1 MiB in, 512 KiB out. Blocks this
+// large make the per-call cost of the streams negligible (measured faster than
+// 256 KiB blocks) while both buffers stay in a typical L2 cache, so the
+// narrowing reads what the kernel has just written there; much larger blocks
+// were slower and would only raise the memory a large file takes over a small
+// one. The buffers are static: the program uses no heap of its own, and a
+// Windows main thread has only 1 MiB of stack.
+constexpr size_t kBlockFrames = 256 * 1024;
 constexpr size_t kInputFrameBytes = 4;
 constexpr size_t kOutputFrameBytes = 2;
 
