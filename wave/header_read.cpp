@@ -53,7 +53,7 @@ int chunkWalk(std::FILE* stream, InputDescription* input) {
             input->bitsPerSample = format.bitsPerSample;
             formatSeen = true;
         } else if (fourCcIs(chunk.chunkId, "data")) {
-            input->dataSize = static_cast<uint32_t>(chunk.chunkSize);
+            input->dataSize = chunkByteCount(chunk);
             std::printf("\n\"data\" の長さ: %ld [bytes]\n", static_cast<long>(chunk.chunkSize));
             input->dataOffset = position;
             dataSeen = true;
@@ -68,7 +68,7 @@ int chunkWalk(std::FILE* stream, InputDescription* input) {
         // on disk, in 64 bits: the walk only ever moves forwards, so it always
         // ends, and a size that runs past the end of the file simply makes the
         // next header read fail. No pad byte follows a chunk of odd size.
-        position += static_cast<uint32_t>(chunk.chunkSize);
+        position += chunkByteCount(chunk);
         if (streamSeek(stream, position) != 0) {
             break;
         }

@@ -51,6 +51,12 @@ struct WavHeader {
     ChunkHeader dataChunk;
 };
 
+// A chunk's size as the unsigned byte count that it is on disk: what a reader
+// skips or reads. Every use of a size as a count goes through here.
+inline uint32_t chunkByteCount(const ChunkHeader& chunk) {
+    return static_cast<uint32_t>(chunk.chunkSize);
+}
+
 bool fourCcIs(const FourCc& id, const char* text);
 FourCc fourCcOf(const char* text);
 
