@@ -35,12 +35,6 @@ void writeFourCc(unsigned char* p, const FourCc& id) {
     std::memcpy(p, id.bytes, 4);
 }
 
-ChunkHeader chunkHeaderAt(const unsigned char* p) {
-    // The size is stored as two's complement; going through uint32_t keeps the
-    // conversion to the signed value well defined.
-    return ChunkHeader{readFourCc(p), static_cast<int32_t>(readLe32(p + 4))};
-}
-
 void chunkHeaderPut(unsigned char* p, const ChunkHeader& chunk) {
     writeFourCc(p, chunk.chunkId);
     writeLe32(p + 4, static_cast<uint32_t>(chunk.chunkSize));
@@ -63,7 +57,9 @@ RiffHeader riffHeaderDecode(const unsigned char (&bytes)[kRiffHeaderBytes]) {
 }
 
 ChunkHeader chunkHeaderDecode(const unsigned char (&bytes)[kChunkHeaderBytes]) {
-    return chunkHeaderAt(bytes);
+    // The size is stored as two's complement; going through uint32_t keeps the
+    // conversion to the signed value well defined.
+    return ChunkHeader{readFourCc(bytes), static_cast<int32_t>(readLe32(bytes + 4))};
 }
 
 WavFormat wavFormatDecode(const unsigned char (&bytes)[kWavFormatBytes]) {
