@@ -57,9 +57,14 @@ RiffHeader riffHeaderDecode(const unsigned char (&bytes)[kRiffHeaderBytes]) {
 }
 
 ChunkHeader chunkHeaderDecode(const unsigned char (&bytes)[kChunkHeaderBytes]) {
-    // The size is stored as two's complement; going through uint32_t keeps the
-    // conversion to the signed value well defined.
-    return ChunkHeader{readFourCc(bytes), static_cast<int32_t>(readLe32(bytes + 4))};
+    // The size is stored as two's complement. Taking it apart in 64 bits keeps
+    // the conversion exact under any C++ standard, not just where it happens
+    // to wrap.
+    int64_t size = readLe32(bytes + 4);
+    if (size > INT32_MAX) {
+        size -= int64_t{1} << 32;
+    }
+    return ChunkHeader{readFourCc(bytes), static_cast<int32_t>(size)};
 }
 
 WavFormat wavFormatDecode(const unsigned char (&bytes)[kWavFormatBytes]) {
