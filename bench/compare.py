@@ -2,7 +2,7 @@
 """Compares kenrow's CPU time with a plain copy by dd, and its peak memory at
 two input sizes.
 
-    python3 bench/compare.py [--kenrow build/kenrow] [--runs 7] [--size-mib 256]
+    python3 bench/compare.py [--kenrow build/kenrow] [--runs 11] [--size-mib 256]
 
 It writes its inputs to bench/work/ (random 16-bit stereo samples behind a
 canonical header), warms the page cache, then runs kenrow and
@@ -74,7 +74,7 @@ def warm(path):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--kenrow", default=os.path.join(ROOT, "build", "kenrow"))
-    parser.add_argument("--runs", type=int, default=7)
+    parser.add_argument("--runs", type=int, default=11)
     parser.add_argument("--size-mib", type=int, default=256)
     args = parser.parse_args()
     os.makedirs(WORK, exist_ok=True)
