@@ -23,11 +23,9 @@ int wavFileConvert(const char* inputPath, const char* outputPath, const InputDes
         return -1;
     }
 
-    // The header declares exactly the bytes that will follow it: two for every
-    // whole 4-byte input frame. Halving the declared size instead would claim
-    // a byte too many when it is 4n + 2.
-    uint32_t outputDataSize = input.dataSize / 4u * 2u;
-    if (wavHeaderWrite(output, outputDataSize, 2, input.sampleRate,
+    // The header declares exactly the bytes that will follow it. Halving the
+    // declared size instead would claim a byte too many when it is 4n + 2.
+    if (wavHeaderWrite(output, narrowedDataSize(input.dataSize), 2, input.sampleRate,
                        static_cast<uint16_t>(input.bitsPerSample / 2)) != kWavHeaderBytes) {
         errorPrint("ヘッダを書き込めません: %s\n", outputPath);
         std::fclose(output);
