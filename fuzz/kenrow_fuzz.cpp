@@ -2,8 +2,10 @@
 // reader, the bit-depth check and the conversion into a scratch output. Every
 // run must end with 0 or -1, and a successful one must have written no more
 // sample data than the input holds.
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -24,8 +26,7 @@ uint32_t le32At(const unsigned char* p) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     std::string dir = "/tmp/kenrow-fuzz-" + std::to_string(getpid());
-    std::string command = "mkdir -p " + dir;
-    if (std::system(command.c_str()) != 0) {
+    if (mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
         std::abort();
     }
     inputPath = dir + "/in.wav";
@@ -51,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (status == 0) {
         // The output is a 44-byte header declaring n data bytes, then exactly
-        // n bytes, each narrowed from two bytes that the input really holds.
+        // n bytes; and n is at most half the input, since every output byte
+        // must come from two bytes that the file really holds.
         unsigned char header[44];
         std::FILE* output = std::fopen(outputPath.c_str(), "rb");
         if (output == nullptr || std::fread(header, sizeof header, 1, output) != 1) {
