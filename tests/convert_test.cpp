@@ -102,7 +102,14 @@ std::vector<DataCase> dataCases() {
         {"TruncatedAtFrame", 16, noise.substr(0, 8), "", 8, 2, false},
         {"TruncatedInLaterBlock", 800000, big.substr(0, 600003), "", 400000, 150000, false},
         {"Declared2GiB", 0x80000000, noise, "", 0x40000000, 4, false},
-        {"Declared4GiB", 0xFFFFFFFF, noise, "", 0x7FFFFFFE, 4, false},
+        {"Declared4GiBMinus4", 0xFFFFFFFC, noise, "", 0x7FFFFFFE, 4, false},
+        // The largest size is what a writer that could not seek back leaves:
+        // the data runs to the end of the file, and the header declares what
+        // is really there.
+        {"Streamed", 0xFFFFFFFF, noise, "", 8, 4, true},
+        {"StreamedPartialFrame", 0xFFFFFFFF, noise.substr(0, 15), "", 6, 3, true},
+        {"StreamedEmpty", 0xFFFFFFFF, "", "", 0, 0, true},
+        {"StreamedManyBlocks", 0xFFFFFFFF, big.substr(0, 600003), "", 300000, 150000, true},
     };
 }
 
@@ -155,6 +162,21 @@ TEST(OutputHeader, FollowsTheInputRateOnly) {
         EXPECT_EQ(fixture::readFile(dir / "out.wav"),
                   fixture::outputHeader(rate, 2) + fixture::narrowed(samples, 1));
     }
+}
+
+// An extensible input still gives the canonical PCM header.
+TEST(OutputHeader, ExtensibleInputGivesPlainPcm) {
+    std::filesystem::path dir = fixture::scratchDir();
+    const std::string samples = fixture::noiseSamples(10, 3);
+    fixture::writeFile(
+        dir / "in.wav",
+        riffWave(chunk("fmt ", fixture::extensibleFormat(2, 96000, 16)) + chunk("data", samples)));
+
+    run::Result result = run::kenrow({"in.wav", "out.wav"}, dir);
+
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(fixture::readFile(dir / "out.wav"),
+              fixture::outputHeader(96000, 20) + fixture::narrowed(samples, 10));
 }
 
 TEST(OutputHeader, SecondFmtChunkDecides) {

@@ -53,9 +53,26 @@ std::vector<ReportCase> reportCases() {
         {"RifxId", "RIFX" + le32(36) + "WAVE" + kFmt16 + kData, kPath, texts::notRiff(), false},
         {"LowerCaseWave", "RIFF" + le32(36) + "wave" + kFmt16 + kData, kPath, texts::noWave(),
          false},
-        // An odd-sized chunk has no pad byte: the next header follows at once.
-        {"UnknownChunkOddSize", riffWave(chunk("LIST", "abc") + kFmt16 + kData),
+        // A chunk of odd size is followed by a zero pad byte that its size
+        // does not count; a writer that leaves the pad out puts the next
+        // header right there, and both must read.
+        {"OddChunkWithPad", riffWave(chunk("LIST", "abc") + '\0' + kFmt16 + kData),
          kPath + texts::otherChunkLine("LIST", 3) + kFormat16 + texts::dataLine(8), "", true},
+        {"OddChunkWithoutPad", riffWave(chunk("LIST", "abc") + kFmt16 + kData),
+         kPath + texts::otherChunkLine("LIST", 3) + kFormat16 + texts::dataLine(8), "", true},
+        {"OddFmtWithPad",
+         riffWave(chunk("fmt ", pcmFormat(44100, 16) + "x") + '\0' + chunk("bext", "12345") + '\0' +
+                  kData),
+         kPath + texts::fmtLine(17) + texts::formatLines(1, 2, 44100, 176400, 4, 16) +
+             texts::otherChunkLine("bext", 5) + texts::dataLine(8),
+         "", true},
+        // An even chunk has no pad: a zero after it is the start of a header.
+        {"ZeroAfterEvenChunk", riffWave(chunk("LIST", "ab") + '\0' + kFmt16 + kData),
+         kPath + texts::otherChunkLine("LIST", 2) +
+             texts::otherChunkLine(std::string("\0fmt", 4), 0x1020),
+         texts::noFmt(), false},
+        {"PadAtEndOfFile", riffWave(kFmt16 + chunk("LIST", "abc") + '\0'),
+         kPath + kFormat16 + texts::otherChunkLine("LIST", 3), texts::noData(), false},
         // "fmt " spelled without its space, or in capitals, is some other chunk.
         {"FmtInCapitals", riffWave(chunk("FMT ", pcmFormat(44100, 16)) + kData),
          kPath + texts::otherChunkLine("FMT ", 16) + texts::dataLine(8), texts::noFmt(), false},
@@ -86,6 +103,51 @@ std::vector<ReportCase> reportCases() {
          riffWave(chunk("fmt ", formatRecord(0xFFFE, 2, 44100, 176400, 4, 16)) + kData),
          kPath + texts::fmtLine(16) + texts::formatLines(0xFFFE, 2, 44100, 176400, 4, 16) +
              texts::notPcm("FFFE"),
+         "", false},
+        // An extensible record whose GUID names PCM is PCM; the report still
+        // shows the stored tag. Anything short of the whole extension is not.
+        {"ExtensiblePcm", riffWave(chunk("fmt ", fixture::extensibleFormat(2, 96000, 16)) + kData),
+         kPath + texts::fmtLine(40) + texts::formatLines(0xFFFE, 2, 96000, 384000, 4, 16) +
+             texts::dataLine(8),
+         "", true},
+        {"ExtensibleLongerChunk",
+         riffWave(chunk("fmt ", fixture::extensibleFormat(2, 96000, 16, 24) + le16(0)) + kData),
+         kPath + texts::fmtLine(42) + texts::formatLines(0xFFFE, 2, 96000, 384000, 4, 16) +
+             texts::dataLine(8),
+         "", true},
+        {"ExtensibleFloatGuid",
+         riffWave(chunk("fmt ", fixture::extensibleFormat(2, 48000, 32, 22, fixture::kFloatGuid)) +
+                  kData),
+         kPath + texts::fmtLine(40) + texts::formatLines(0xFFFE, 2, 48000, 384000, 8, 32) +
+             texts::notPcm("FFFE"),
+         "", false},
+        {"ExtensibleCbSize0",
+         riffWave(chunk("fmt ", fixture::extensibleFormat(2, 96000, 16, 0)) + kData),
+         kPath + texts::fmtLine(40) + texts::formatLines(0xFFFE, 2, 96000, 384000, 4, 16) +
+             texts::notPcm("FFFE"),
+         "", false},
+        // The chunk says it holds only cbSize: the GUID after it belongs to
+        // whatever follows and must not be looked at.
+        {"ExtensibleDeclares18",
+         riffWave(chunkDeclaring("fmt ", 18, fixture::extensibleFormat(2, 96000, 16)) + kData),
+         kPath + texts::fmtLine(18) + texts::formatLines(0xFFFE, 2, 96000, 384000, 4, 16) +
+             texts::notPcm("FFFE"),
+         "", false},
+        {"ExtensionCutOff",
+         riffWave(
+             chunkDeclaring("fmt ", 40, fixture::extensibleFormat(2, 96000, 16).substr(0, 30))),
+         kPath + texts::fmtLine(40) + texts::formatLines(0xFFFE, 2, 96000, 384000, 4, 16) +
+             texts::notPcm("FFFE"),
+         "", false},
+        // The checks keep their order: channels, then format, then bits.
+        {"ExtensibleMono", riffWave(chunk("fmt ", fixture::extensibleFormat(1, 96000, 16)) + kData),
+         kPath + texts::fmtLine(40) + texts::formatLines(0xFFFE, 1, 96000, 192000, 2, 16) +
+             texts::notStereo(1),
+         "", false},
+        {"Extensible24Bits",
+         riffWave(chunk("fmt ", fixture::extensibleFormat(2, 96000, 24)) + kData),
+         kPath + texts::fmtLine(40) + texts::formatLines(0xFFFE, 2, 96000, 576000, 6, 24) +
+             texts::notEightOrSixteen(24),
          "", false},
         // The channel check comes first, whatever else is wrong.
         {"MonoFloat", riffWave(chunk("fmt ", formatRecord(3, 1, 8000, 32000, 4, 32)) + kData),

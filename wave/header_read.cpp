@@ -28,6 +28,47 @@ int riffHeaderCheck(std::FILE* stream) {
     return 0;
 }
 
+// Where the next chunk header starts after a chunk that ends at `chunkEnd`,
+// with the stream moved there. RIFF follows a chunk of odd size with one zero
+// pad byte that the size does not count, but some writers leave the pad out.
+// A chunk identifier never starts with a zero byte, so a zero there is the pad
+// and anything else is already the next header. Returns -1 if the stream
+// cannot be moved.
+int64_t nextChunkPosition(std::FILE* stream, int64_t chunkEnd, uint32_t chunkBytes) {
+    if (streamSeek(stream, chunkEnd) != 0) {
+        return -1;
+    }
+    if (chunkBytes % 2 == 1) {
+        if (std::fgetc(stream) == 0) {
+            return chunkEnd + 1;
+        }
+        // Not a pad (or the end of the file): the header starts at the chunk's end.
+        if (streamSeek(stream, chunkEnd) != 0) {
+            return -1;
+        }
+    }
+    return chunkEnd;
+}
+
+// A writer that cannot seek back to its header, such as one writing to a
+// pipe, leaves the largest size in the "data" chunk: the data runs to the end
+// of the file. The real length is measured here so that the output header can
+// declare it exactly, capped at the most a RIFF size can hold. If the file
+// cannot be measured the size stays as declared, and the conversion fails at
+// the end of the data as it would for any short file.
+uint32_t streamedDataSize(std::FILE* stream, int64_t dataOffset) {
+    int64_t end = -1;
+    if (std::fseek(stream, 0, SEEK_END) == 0) {
+        end = streamTell(stream);
+    }
+    if (end < 0) {
+        return kStreamedDataSize;
+    }
+    int64_t available = end > dataOffset ? end - dataOffset : 0;
+    return available < int64_t{kStreamedDataSize} ? static_cast<uint32_t>(available)
+                                                  : kStreamedDataSize;
+}
+
 // Walks the chunks after the RIFF header up to "data". The walk ends at the
 // first header that cannot be read whole, which is the normal end of a file.
 int chunkWalk(std::FILE* stream, InputDescription* input) {
@@ -45,7 +86,7 @@ int chunkWalk(std::FILE* stream, InputDescription* input) {
         if (fourCcIs(chunk.chunkId, "fmt ")) {
             std::printf("\"fmt \"の長さ: %ld [bytes]\n\n", static_cast<long>(chunk.chunkSize));
             WavFormat format;
-            if (wavFormatCheck(stream, &format) != 0) {
+            if (wavFormatCheck(stream, chunkByteCount(chunk), &format) != 0) {
                 return -1;
             }
             // A later "fmt " chunk replaces an earlier one.
@@ -53,9 +94,13 @@ int chunkWalk(std::FILE* stream, InputDescription* input) {
             input->bitsPerSample = format.bitsPerSample;
             formatSeen = true;
         } else if (fourCcIs(chunk.chunkId, "data")) {
-            input->dataSize = chunkByteCount(chunk);
+            // The report shows the size as declared, -1 for a streamed file.
             std::printf("\n\"data\" の長さ: %ld [bytes]\n", static_cast<long>(chunk.chunkSize));
             input->dataOffset = position;
+            input->dataSize = chunkByteCount(chunk);
+            if (input->dataSize == kStreamedDataSize) {
+                input->dataSize = streamedDataSize(stream, position);
+            }
             dataSeen = true;
             break;
         } else {
@@ -67,9 +112,10 @@ int chunkWalk(std::FILE* stream, InputDescription* input) {
         // The size is reported signed but skipped as the unsigned count it is
         // on disk, in 64 bits: the walk only ever moves forwards, so it always
         // ends, and a size that runs past the end of the file simply makes the
-        // next header read fail. No pad byte follows a chunk of odd size.
-        position += chunkByteCount(chunk);
-        if (streamSeek(stream, position) != 0) {
+        // next header read fail.
+        position =
+            nextChunkPosition(stream, position + chunkByteCount(chunk), chunkByteCount(chunk));
+        if (position < 0) {
             break;
         }
     }

@@ -11,8 +11,13 @@ struct InputDescription {
     uint32_t sampleRate;     // of the last "fmt " chunk met
     uint16_t bitsPerSample;  // of the last "fmt " chunk met
     int64_t dataOffset;      // position of the first byte of the "data" chunk's data
-    uint32_t dataSize;       // the "data" chunk's declared size, as an unsigned count
+    uint32_t dataSize;       // bytes of sample data: the declared size, as an unsigned
+                             // count, or for a streamed file what the file holds
 };
+
+// The "data" size left by a writer that did not know the length: the data
+// runs to the end of the file.
+constexpr uint32_t kStreamedDataSize = 0xFFFFFFFF;
 
 // Opens the input, prints its report to standard output while walking its
 // chunks up to "data", checks its format and closes it again. Returns 0 with
@@ -21,5 +26,7 @@ struct InputDescription {
 int wavHeaderRead(const char* path, InputDescription* input);
 
 // Reads the 16-byte format record at the stream's position, prints it, and
-// checks that it is stereo PCM of 8 or 16 bits. Returns 0 if so, -1 otherwise.
-int wavFormatCheck(std::FILE* stream, WavFormat* format);
+// checks that it is stereo PCM of 8 or 16 bits; `chunkBytes` is the size the
+// "fmt " chunk declares, which says whether an extensible record's extension
+// is there to be read. Returns 0 if so, -1 otherwise.
+int wavFormatCheck(std::FILE* stream, uint32_t chunkBytes, WavFormat* format);

@@ -78,6 +78,16 @@ WavFormat wavFormatDecode(const unsigned char (&bytes)[kWavFormatBytes]) {
     return format;
 }
 
+WavFormatExtension wavFormatExtensionDecode(
+    const unsigned char (&bytes)[kWavFormatExtensionBytes]) {
+    WavFormatExtension extension;
+    extension.cbSize = readLe16(bytes);
+    extension.validBitsPerSample = readLe16(bytes + 2);
+    extension.channelMask = readLe32(bytes + 4);
+    std::memcpy(extension.subFormat, bytes + 8, sizeof extension.subFormat);
+    return extension;
+}
+
 void wavHeaderEncode(const WavHeader& header, unsigned char (&bytes)[kWavHeaderBytes]) {
     writeFourCc(bytes, header.riff.riffId);
     writeLe32(bytes + 4, header.riff.riffSize);

@@ -11,6 +11,7 @@ constexpr int kRiffHeaderBytes = 12;
 constexpr int kChunkHeaderBytes = 8;
 constexpr int kWavFormatBytes = 16;
 constexpr int kWavHeaderBytes = 44;
+constexpr int kWavFormatExtensionBytes = 24;
 
 // A four-byte identifier, compared byte for byte: case matters and the
 // trailing space of "fmt " is part of it.
@@ -42,6 +43,15 @@ struct WavFormat {
     uint16_t bitsPerSample;
 };
 
+// The 24 bytes that follow the format record in a "fmt " chunk of the
+// extensible kind (format tag 0xFFFE): the real format lives in the GUID.
+struct WavFormatExtension {
+    uint16_t cbSize;  // bytes of extension the writer says follow; 22 for this layout
+    uint16_t validBitsPerSample;
+    uint32_t channelMask;
+    unsigned char subFormat[16];  // a GUID, stored as its on-disk bytes
+};
+
 // The 44-byte canonical header that starts every output file: a RIFF header,
 // a 16-byte "fmt " chunk and the "data" chunk header.
 struct WavHeader {
@@ -63,4 +73,5 @@ FourCc fourCcOf(const char* text);
 RiffHeader riffHeaderDecode(const unsigned char (&bytes)[kRiffHeaderBytes]);
 ChunkHeader chunkHeaderDecode(const unsigned char (&bytes)[kChunkHeaderBytes]);
 WavFormat wavFormatDecode(const unsigned char (&bytes)[kWavFormatBytes]);
+WavFormatExtension wavFormatExtensionDecode(const unsigned char (&bytes)[kWavFormatExtensionBytes]);
 void wavHeaderEncode(const WavHeader& header, unsigned char (&bytes)[kWavHeaderBytes]);

@@ -34,6 +34,18 @@ std::string pcmFormat(uint32_t sampleRate, uint16_t bitsPerSample) {
     return formatRecord(1, 2, sampleRate, sampleRate * blockAlign, blockAlign, bitsPerSample);
 }
 
+const std::string kPcmGuid("\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 16);
+const std::string kFloatGuid("\x03\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71",
+                             16);
+
+std::string extensibleFormat(uint16_t channels, uint32_t sampleRate, uint16_t bitsPerSample,
+                             uint16_t cbSize, const std::string& guid) {
+    uint16_t blockAlign = static_cast<uint16_t>(channels * (bitsPerSample / 8));
+    return formatRecord(0xFFFE, channels, sampleRate, sampleRate * blockAlign, blockAlign,
+                        bitsPerSample) +
+           le16(cbSize) + le16(bitsPerSample) + le32(3) + guid;
+}
+
 std::string riffWave(const std::string& chunks) {
     return "RIFF" + le32(static_cast<uint32_t>(4 + chunks.size())) + "WAVE" + chunks;
 }

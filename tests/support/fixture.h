@@ -21,6 +21,16 @@ std::string formatRecord(uint16_t formatTag, uint16_t channels, uint32_t sampleR
 // The record of a stereo PCM file with consistent rate and alignment.
 std::string pcmFormat(uint32_t sampleRate, uint16_t bitsPerSample);
 
+// The sub-format GUIDs of an extensible format record, as stored on disk.
+extern const std::string kPcmGuid;
+extern const std::string kFloatGuid;
+
+// The 40-byte body of an extensible "fmt " chunk (format tag 0xFFFE): the
+// 16-byte record with a consistent rate and alignment, then cbSize, the valid
+// bits, a front-left/front-right channel mask and the GUID.
+std::string extensibleFormat(uint16_t channels, uint32_t sampleRate, uint16_t bitsPerSample,
+                             uint16_t cbSize = 22, const std::string& guid = kPcmGuid);
+
 // "RIFF", a size covering what follows, "WAVE", then the chunks.
 std::string riffWave(const std::string& chunks);
 
