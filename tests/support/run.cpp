@@ -24,19 +24,16 @@ std::string text(const std::string& newlineText) {
     return result;
 }
 
-namespace {
-
-std::string exePath() {
-    std::string path = KENROW_EXE;
+std::string hostPath(const std::string& path) {
 #ifdef _WIN32
-    // A cross-built test runs under Wine with the build host's paths; Wine
-    // shows the host's root as drive Z:.
     if (!path.empty() && path[0] == '/') {
-        path = "Z:" + path;
+        return "Z:" + path;
     }
 #endif
     return path;
 }
+
+namespace {
 
 #ifdef _WIN32
 
@@ -144,7 +141,7 @@ int64_t spawn(const std::vector<std::string>& argv, const std::filesystem::path&
 
 Result kenrow(const std::vector<std::string>& args, const std::filesystem::path& workDir,
               Streams streams) {
-    std::vector<std::string> argv{exePath()};
+    std::vector<std::string> argv{hostPath(KENROW_EXE)};
     argv.insert(argv.end(), args.begin(), args.end());
 
     // The captures live beside the work folder, so that they never show up

@@ -31,6 +31,10 @@ struct Result {
 
 enum class Streams { kSeparate, kCombined };
 
+// A path of the build host as the test process must spell it: under Wine a
+// cross-built test sees the host's root as drive Z:.
+std::string hostPath(const std::string& path);
+
 // Runs the command with `args` (the command name is added) in `workDir`, with
 // no standard input.
 Result kenrow(const std::vector<std::string>& args, const std::filesystem::path& workDir,
