@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz target and runs it for the given number of seconds (default
-# 60), seeded with the WAVE files that the test suite writes (run the tests
-# first) and the shipped sample. Exits non-zero on any finding; the input that
+# 60), seeded with the shipped sample, the files from real writers in
+# tests/corpus, and the WAVE files that the test suite writes (run the tests
+# first). Exits non-zero on any finding; the input that
 # caused it is left in fuzz/artifacts/.
 #   bash fuzz/run.sh [seconds] [extra libFuzzer flags...]
 set -euo pipefail
@@ -13,7 +14,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
 mkdir -p fuzz/corpus fuzz/artifacts
-cp samples/tone.wav fuzz/corpus/
+cp samples/tone.wav tests/corpus/*.wav fuzz/corpus/
 if [ -d build/tests/scratch ]; then
     # Fixtures small enough to mutate; the sparse multi-gigabyte one is not.
     find build/tests/scratch -name '*.wav' -type f -size -1024k |
