@@ -38,10 +38,21 @@ namespace {
 #ifdef _WIN32
 
 // Quotes one argument so that the C runtime's parser gives it back unchanged.
+// The argument is in the ANSI code page: the second byte of a double-byte
+// character (0x5C in Shift_JIS ソ, for one) is part of that character, never a
+// backslash that the quoting rules would double.
 std::string quoteArgument(const std::string& arg) {
     std::string quoted = "\"";
     size_t backslashes = 0;
-    for (char c : arg) {
+    for (size_t i = 0; i < arg.size(); ++i) {
+        char c = arg[i];
+        if (IsDBCSLeadByte(static_cast<BYTE>(c)) && i + 1 < arg.size()) {
+            quoted.append(backslashes, '\\');
+            backslashes = 0;
+            quoted += c;
+            quoted += arg[++i];
+            continue;
+        }
         if (c == '\\') {
             ++backslashes;
             continue;
