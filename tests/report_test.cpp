@@ -291,6 +291,8 @@ TEST(CommandLine, ReportComesBeforeTheFailureOnOneStream) {
     EXPECT_EQ(result.status, run::kFailureStatus);
 }
 
+#ifndef KENROW_TEXT_UTF8
+
 // The texts must reach the streams as Shift_JIS whatever the source encoding:
 // a few are pinned here as the raw bytes they must be.
 TEST(ShiftJis, TextsAreShiftJisBytes) {
@@ -326,5 +328,29 @@ TEST(ShiftJis, RefusalUsesFullWidthStop) {
                               "\xb7\x81\x44"),
               std::string::npos);
 }
+
+#else
+
+// The UTF-8 build prints the same texts in UTF-8, pinned here as raw bytes.
+// Each full-width character is three bytes but still two columns wide, so the
+// labels stay lined up on a terminal.
+TEST(Utf8, TextsAreUtf8Bytes) {
+    std::filesystem::path dir = fixture::scratchDir();
+    fixture::writeFile(dir / "in.wav", riffWave(kFmt16));
+
+    run::Result usage = run::kenrow({}, dir);
+    // "16ビット"
+    EXPECT_EQ(usage.err.substr(0, 11), "\x31\x36\xe3\x83\x93\xe3\x83\x83\xe3\x83\x88");
+
+    run::Result report = run::kenrow({"in.wav", "out.wav"}, dir);
+    // "             データ形式: 1"
+    EXPECT_NE(report.out.find(std::string(13, ' ') +
+                              "\xe3\x83\x87\xe3\x83\xbc\xe3\x82\xbf\xe5\xbd\xa2\xe5\xbc\x8f: 1"),
+              std::string::npos);
+    // "'data' が無い."
+    EXPECT_EQ(report.err, run::text("'data' \xe3\x81\x8c\xe7\x84\xa1\xe3\x81\x84.\n"));
+}
+
+#endif
 
 }  // namespace
