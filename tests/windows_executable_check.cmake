@@ -3,7 +3,9 @@
 # needs no DLL beyond those every Windows has, so that the zip works unpacked
 # on a bare machine.
 #   cmake -DOBJDUMP=... -DEXE=... -DFORMAT=pei-i386|pei-x86-64 -P windows_executable_check.cmake
-execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
+# objdump speaks the locale's language, and the Windows tests run in Japanese.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C ${OBJDUMP} -p ${EXE}
+                OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "${OBJDUMP} could not read ${EXE}")
 endif()
