@@ -145,52 +145,37 @@ INSTANTIATE_TEST_SUITE_P(DeclaredSizes, DataTest, testing::ValuesIn(dataCases())
                              return std::string(info.param.name);
                          });
 
-// The header takes the input's rate and nothing else from its format record.
-TEST(OutputHeader, FollowsTheInputRateOnly) {
-    const std::string samples = fixture::samples16({100, -100});
+// The header takes the rate of the "fmt " chunk that decides and nothing else
+// from the input's format: byte rate and alignment are its own, and its tag
+// is plain PCM whatever the input's.
+TEST(OutputHeader, TakesOnlyTheRateFromTheInput) {
+    struct Case {
+        std::string what;
+        std::string formatChunks;
+        uint32_t rate;
+    };
+    std::vector<Case> cases;
     for (uint32_t rate : {8000u, 44100u, 96000u, 0x80000000u, 0xFFFFFFFFu}) {
-        SCOPED_TRACE(rate);
+        cases.push_back({"inconsistent byte rate and alignment",
+                         chunk("fmt ", fixture::formatRecord(1, 2, rate, 12345, 7, 16)), rate});
+    }
+    cases.push_back({"second fmt chunk decides",
+                     chunk("fmt ", pcmFormat(8000, 16)) + chunk("fmt ", pcmFormat(48000, 16)),
+                     48000});
+    cases.push_back(
+        {"extensible input", chunk("fmt ", fixture::extensibleFormat(2, 96000, 16)), 96000});
+    const std::string samples = fixture::noiseSamples(10, 3);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.what << ", rate " << c.rate);
         std::filesystem::path dir = fixture::scratchDir();
-        // byteRate and blockAlign deliberately inconsistent.
-        fixture::writeFile(dir / "in.wav",
-                           riffWave(chunk("fmt ", fixture::formatRecord(1, 2, rate, 12345, 7, 16)) +
-                                    chunk("data", samples)));
+        fixture::writeFile(dir / "in.wav", riffWave(c.formatChunks + chunk("data", samples)));
 
         run::Result result = run::kenrow({"in.wav", "out.wav"}, dir);
 
         ASSERT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(fixture::readFile(dir / "out.wav"),
-                  fixture::outputHeader(rate, 2) + fixture::narrowed(samples, 1));
+                  fixture::outputHeader(c.rate, 20) + fixture::narrowed(samples, 10));
     }
-}
-
-// An extensible input still gives the canonical PCM header.
-TEST(OutputHeader, ExtensibleInputGivesPlainPcm) {
-    std::filesystem::path dir = fixture::scratchDir();
-    const std::string samples = fixture::noiseSamples(10, 3);
-    fixture::writeFile(
-        dir / "in.wav",
-        riffWave(chunk("fmt ", fixture::extensibleFormat(2, 96000, 16)) + chunk("data", samples)));
-
-    run::Result result = run::kenrow({"in.wav", "out.wav"}, dir);
-
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(fixture::readFile(dir / "out.wav"),
-              fixture::outputHeader(96000, 20) + fixture::narrowed(samples, 10));
-}
-
-TEST(OutputHeader, SecondFmtChunkDecides) {
-    std::filesystem::path dir = fixture::scratchDir();
-    const std::string samples = fixture::samples16({1000, -1000});
-    fixture::writeFile(dir / "in.wav",
-                       riffWave(chunk("fmt ", pcmFormat(8000, 16)) +
-                                chunk("fmt ", pcmFormat(48000, 16)) + chunk("data", samples)));
-
-    run::Result result = run::kenrow({"in.wav", "out.wav"}, dir);
-
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(fixture::readFile(dir / "out.wav"),
-              fixture::outputHeader(48000, 2) + fixture::narrowed(samples, 1));
 }
 
 TEST(OutputFile, ReplacesALongerExistingFile) {

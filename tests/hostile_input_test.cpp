@@ -47,20 +47,21 @@ HostileRun hostile(Kind kind, uint32_t size) {
         case Kind::kFormat:
             return {riffWave(chunkDeclaring("fmt ", size, pcmFormat(44100, 16)) + data),
                     path + texts::fmtLine(printed) + kFormat, texts::noData(), ""};
-        case Kind::kData:
+        case Kind::kData: {
+            const std::string input = riffWave(fmt + chunkDeclaring("data", size, kSamples));
+            const std::string report =
+                path + texts::fmtLine(16) + kFormat + texts::dataLine(printed);
+            const std::string frames = fixture::narrowed(kSamples, 2);
             if (size == 0xFFFFFFFF) {
                 // A streamed file: its data runs to the end of the file.
-                return {riffWave(fmt + chunkDeclaring("data", size, kSamples)),
-                        path + texts::fmtLine(16) + kFormat + texts::dataLine(printed) +
-                            texts::converted("in.wav", "out.wav"),
-                        "", fixture::outputHeader(44100, 4) + fixture::narrowed(kSamples, 2), true};
+                return {input, report + texts::converted("in.wav", "out.wav"), "",
+                        fixture::outputHeader(44100, 4) + frames, true};
             }
             // The conversion reads the two frames there are, writes them, and
             // fails at the end of the file.
-            return {riffWave(fmt + chunkDeclaring("data", size, kSamples)),
-                    path + texts::fmtLine(16) + kFormat + texts::dataLine(printed),
-                    texts::dataWriteFailed(),
-                    fixture::outputHeader(44100, size / 4 * 2) + fixture::narrowed(kSamples, 2)};
+            return {input, report, texts::dataWriteFailed(),
+                    fixture::outputHeader(44100, size / 4 * 2) + frames};
+        }
     }
     return {};
 }

@@ -28,23 +28,25 @@ int riffHeaderCheck(std::FILE* stream) {
     return 0;
 }
 
-// Where the next chunk header starts after a chunk that ends at `chunkEnd`,
-// with the stream moved there. RIFF follows a chunk of odd size with one zero
-// pad byte that the size does not count, but some writers leave the pad out.
-// A chunk identifier never starts with a zero byte, so a zero there is the pad
-// and anything else is already the next header. Returns -1 if the stream
-// cannot be moved.
-int64_t nextChunkPosition(std::FILE* stream, int64_t chunkEnd, uint32_t chunkBytes) {
+// Where the next chunk header starts after the chunk whose data starts at
+// `dataStart`, with the stream moved there. RIFF follows a chunk of odd size
+// with one zero pad byte that the size does not count, but some writers leave
+// the pad out. A chunk identifier never starts with a zero byte, so a zero
+// there is the pad and anything else is already the next header. Returns -1
+// if the stream cannot be moved.
+int64_t nextChunkPosition(std::FILE* stream, int64_t dataStart, uint32_t chunkBytes) {
+    int64_t chunkEnd = dataStart + chunkBytes;
     if (streamSeek(stream, chunkEnd) != 0) {
         return -1;
     }
     if (chunkBytes % 2 == 1) {
-        if (std::fgetc(stream) == 0) {
+        int next = std::fgetc(stream);
+        if (next == 0) {
             return chunkEnd + 1;
         }
-        // Not a pad (or the end of the file): the header starts at the chunk's end.
-        if (streamSeek(stream, chunkEnd) != 0) {
-            return -1;
+        // The next header's first byte (or the end of the file): put it back.
+        if (next != EOF) {
+            std::ungetc(next, stream);
         }
     }
     return chunkEnd;
@@ -57,10 +59,7 @@ int64_t nextChunkPosition(std::FILE* stream, int64_t chunkEnd, uint32_t chunkByt
 // cannot be measured the size stays as declared, and the conversion fails at
 // the end of the data as it would for any short file.
 uint32_t streamedDataSize(std::FILE* stream, int64_t dataOffset) {
-    int64_t end = -1;
-    if (std::fseek(stream, 0, SEEK_END) == 0) {
-        end = streamTell(stream);
-    }
+    int64_t end = streamSeekEnd(stream);
     if (end < 0) {
         return kStreamedDataSize;
     }
@@ -113,8 +112,7 @@ int chunkWalk(std::FILE* stream, InputDescription* input) {
         // on disk, in 64 bits: the walk only ever moves forwards, so it always
         // ends, and a size that runs past the end of the file simply makes the
         // next header read fail.
-        position =
-            nextChunkPosition(stream, position + chunkByteCount(chunk), chunkByteCount(chunk));
+        position = nextChunkPosition(stream, position, chunkByteCount(chunk));
         if (position < 0) {
             break;
         }

@@ -29,6 +29,15 @@ int streamSeek(std::FILE* stream, int64_t position) {
 #endif
 }
 
+int64_t streamSeekEnd(std::FILE* stream) {
+#ifdef _WIN32
+    bool moved = _fseeki64(stream, 0, SEEK_END) == 0;
+#else
+    bool moved = fseeko(stream, 0, SEEK_END) == 0;
+#endif
+    return moved ? streamTell(stream) : -1;
+}
+
 int64_t streamTell(std::FILE* stream) {
 #ifdef _WIN32
     return _ftelli64(stream);

@@ -13,5 +13,9 @@ std::FILE* streamOpen(const char* path, const char* mode);
 // Absolute seek; 0 on success, -1 on failure.
 int streamSeek(std::FILE* stream, int64_t position);
 
+// Moves to the end of the file and returns that position (the file's length),
+// or -1 if the stream cannot be moved there or tell it.
+int64_t streamSeekEnd(std::FILE* stream);
+
 // Current position, or -1 if the stream cannot tell it (a pipe, for example).
 int64_t streamTell(std::FILE* stream);

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include "support/names.h"
 
 namespace fixture {
 
@@ -88,17 +87,14 @@ std::string noiseSamples(size_t frames, uint32_t seed) {
     return bytes;
 }
 
+// One way to read and write files for every test: the narrow functions the
+// command itself uses.
 void writeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) {
-        ADD_FAILURE() << "cannot write fixture " << path;
-    }
+    names::writeFile(path.string(), bytes);
 }
 
 std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return names::readFile(path.string());
 }
 
 std::filesystem::path scratchDir() {
